@@ -1,0 +1,59 @@
+#include "app/Unit1.h"
+
+#include "core/format_settings.h"
+#include "toolkit/application.h"
+
+TForm1* Form1;
+
+namespace {
+
+constexpr TColor kWindowColor = 14675694;
+constexpr TFontSpec kStatusFont{"Arial", 13, false};
+
+}  // namespace
+
+TForm1::TForm1()
+    : TForm({.ClassName = "TForm1",
+             .Caption = "Actualizare",
+             .ClientWidth = 377,
+             .ClientHeight = 182,
+             .Color = kWindowColor,
+             .BorderStyle = TBorderStyle::bsSingle,
+             .BorderIcons = TBorderIcons::None,
+             .FormStyle = TFormStyle::fsStayOnTop,
+             .Position = TPosition::poDesktopCenter,
+             .Font = {"MS Sans Serif", 11, false}}),
+      Label1(this, {.Name = "Label1",
+                    .Bounds = {8, 8, 361, 22},
+                    .Font = {"Arial", 16, true},
+                    .AutoSize = false,
+                    .Alignment = TAlignment::taCenter}),
+      Linia1(this, {.Name = "Linia1", .Bounds = {24, 48, 0, 16}, .Caption = "Linia 1", .Font = kStatusFont}),
+      Linia2(this, {.Name = "Linia2", .Bounds = {24, 64, 0, 16}, .Caption = "Linia 2", .Font = kStatusFont}),
+      Linia3(this, {.Name = "Linia3", .Bounds = {24, 80, 0, 16}, .Caption = "Linia 3", .Font = kStatusFont}),
+      Linia4(this, {.Name = "Linia4", .Bounds = {24, 96, 0, 16}, .Caption = "Linia 4", .Font = {"Arial", 13, true}}),
+      Panel1(this, {.Name = "Panel1", .Bounds = {0, 141, 377, 41}, .Align = TAlign::alBottom, .Color = clWhite}),
+      Button1(&Panel1, {.Name = "Button1", .Bounds = {144, 8, 75, 25}, .Caption = "OK"}),
+      GradientPanel1(&Panel1, {.Name = "GradientPanel1",
+                               .Bounds = {1, 1, 375, 39},
+                               .ColorFrom = kWindowColor,
+                               .ColorTo = clWhite,
+                               .ColorCount = 64,
+                               .Direction = TGradientDirection::BottomToTop}) {
+  OnShow = TNotifyEvent::Of<&TForm1::FormShow>(this);
+  Button1.OnClick = TNotifyEvent::Of<&TForm1::Button1Click>(this);
+}
+
+Status TForm1::FormShow(TObject*) {
+  // From here on, numbers use "." whatever the regional settings say or become.
+  Application.UpdateFormatSettings = false;
+  FormatSettings.DecimalSeparator = '.';
+  Label1.SetCaption(AnsiString("Actualizare ") + ProductName + " la ver." +
+                    FormatVersion(NewVersion, FormatSettings.DecimalSeparator));
+  return Status::Ok();
+}
+
+Status TForm1::Button1Click(TObject*) {
+  Application.Terminate();
+  return Status::Ok();
+}
