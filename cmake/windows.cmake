@@ -39,7 +39,7 @@ function(zarvo_add_updater target folder payload)
   set(ZARVO_PAYLOAD_FILE "${payload}")
   set(rc "${CMAKE_CURRENT_BINARY_DIR}/${target}.rc")
   configure_file("${CMAKE_SOURCE_DIR}/resources/updater.rc.in" "${rc}" @ONLY)
-  add_executable(${target} WIN32 app/ZarvoUpdate.cpp "${rc}")
+  add_executable(${target} WIN32 "${CMAKE_SOURCE_DIR}/app/ZarvoUpdate.cpp" "${rc}")
   # windres does not track the files that the .rc includes.
   file(GLOB pictures "${ZARVO_RESOURCES}/*.ico" "${ZARVO_RESOURCES}/*.bmp" "${ZARVO_RESOURCES}/*.manifest")
   set_source_files_properties("${rc}" PROPERTIES OBJECT_DEPENDS "${payload};${pictures}")
