@@ -1,5 +1,6 @@
 #pragma once
 #include "app/version_number.h"
+#include "core/status.h"
 #include "toolkit/button.h"
 #include "toolkit/form.h"
 #include "toolkit/gradient_panel.h"
@@ -33,6 +34,20 @@ class TForm1 : public TForm {
   Status Button1Click(TObject* Sender);
 
  private:
+  void RunUpdate();
+  bool ExtractPayload(const char* type, const char* name, const AnsiString& path);
+  // Clears and deletes the old executable, asking the user to close the
+  // application while that fails; false when the user gives up.
+  bool RemoveOldExecutable();
+  // Waits for the exiting application to let go of its executable and deletes
+  // it; asks the user only after a long wait. False when the user gives up.
+  bool WaitForOldExecutable();
+  TModalResult AskToCloseApplication();
+  void ShowFailure(TLabel& line, const AnsiString& text);
+  // Ends the run with `text` in red on the third line and the fourth hidden.
+  void EndWithFailure(const AnsiString& text);
+  AnsiString CannotWriteText() const;
+
   AnsiString WindowsDir;
   VersionNumber InstalledVersion = 0;
   AnsiString InstallDir;
