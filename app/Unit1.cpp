@@ -1,6 +1,8 @@
 #include "app/Unit1.h"
 
+#include "app/install_lookup.h"
 #include "core/format_settings.h"
+#include "platform/system.h"
 #include "toolkit/application.h"
 
 TForm1* Form1;
@@ -48,10 +50,26 @@ Status TForm1::FormShow(TObject*) {
   // From here on, numbers use "." whatever the regional settings say or become.
   Application.UpdateFormatSettings = false;
   FormatSettings.DecimalSeparator = '.';
+  LoadInstallInfo();
   Label1.SetCaption(AnsiString("Actualizare ") + ProductName + " la ver." +
                     FormatVersion(NewVersion, FormatSettings.DecimalSeparator));
+  // Until the update runs here, the status lines show what the lookup found.
+  Linia1.SetCaption(InstallDir);
+  Linia2.SetCaption(FormatVersion(InstalledVersion, FormatSettings.DecimalSeparator));
+  Linia3.SetCaption(LaunchedWithArgument ? "argument" : "utilizator");
   return Status::Ok();
 }
+
+void TForm1::LoadInstallInfo() {
+  InstallInfo info = LookUpInstallation(CommandLineArguments(), OwnExecutable(), WindowsFolder(), AnsiCodePage(),
+                                        FormatSettings.DecimalSeparator);
+  WindowsDir = info.WindowsDir;
+  LaunchedWithArgument = info.LaunchedWithArgument;
+  InstallDir = info.InstallDir;
+  InstalledVersion = info.InstalledVersion;
+}
+
+AnsiString TForm1::ReadSetting(const AnsiString& key) { return ::ReadSetting(WindowsDir, key.c_str()); }
 
 Status TForm1::Button1Click(TObject*) {
   Application.Terminate();

@@ -1,18 +1,11 @@
 #pragma once
+#include "app/constants.h"
 #include "app/version_number.h"
 #include "toolkit/button.h"
 #include "toolkit/form.h"
 #include "toolkit/gradient_panel.h"
 #include "toolkit/label.h"
 #include "toolkit/panel.h"
-
-// The version of the executable that the updater carries.
-inline constexpr VersionNumber NewVersion = 10011;
-inline constexpr char SettingsSection[] = "103";
-inline constexpr char ProductName[] = "Zarvo 2025 Gratuit";
-inline constexpr char ExeFileName[] = "Zarvo2025.exe";
-// The last two letters are capital I, as the application names the file.
-inline constexpr char SettingsFileName[] = "Kelmo.dII";
 
 // The update window: the whole update runs in FormShow, before the window is
 // first seen; the status lines then show its outcome until OK is pressed.
@@ -38,6 +31,9 @@ class TForm1 : public TForm {
   AnsiString InstallDir;
   AnsiString TargetExe;
   bool LaunchedWithArgument = false;
+
+  void LoadInstallInfo();
+  AnsiString ReadSetting(const AnsiString& key);
 };
 
 extern TForm1* Form1;

@@ -68,11 +68,32 @@ AnsiString TrimMessageEnd(const AnsiString& message) {
   return message.Left(end);
 }
 
-AnsiString FolderPart(const AnsiString& path, unsigned codePage) {
+namespace {
+
+// Where the last character of the path starts, and where its last "\" or ":" ends (0 for none).
+struct PathEnd {
+  std::size_t lastChar = 0;
   std::size_t folderLength = 0;
+};
+
+PathEnd FindPathEnd(const AnsiString& path, unsigned codePage) {
+  PathEnd end;
   for (std::size_t at = 0; at < path.length();) {
-    if (path[at] == '\\' || path[at] == ':') folderLength = at + 1;
+    end.lastChar = at;
+    if (path[at] == '\\' || path[at] == ':') end.folderLength = at + 1;
     at += Leads(path[at], codePage) && at + 1 < path.length() ? 2 : 1;
   }
-  return path.Left(folderLength);
+  return end;
+}
+
+}  // namespace
+
+AnsiString FolderPart(const AnsiString& path, unsigned codePage) {
+  return path.Left(FindPathEnd(path, codePage).folderLength);
+}
+
+AnsiString WithoutTrailingBackslash(const AnsiString& path, unsigned codePage) {
+  PathEnd end = FindPathEnd(path, codePage);
+  bool backslashLast = !path.empty() && path[end.lastChar] == '\\';
+  return backslashLast ? path.Left(end.lastChar) : path;
 }

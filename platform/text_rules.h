@@ -35,3 +35,6 @@ AnsiString TrimMessageEnd(const AnsiString& message);
 // The path up to and including its last "\" or ":" that is not the second byte
 // of a two-byte character; empty when it has neither.
 AnsiString FolderPart(const AnsiString& path, unsigned codePage);
+
+// Without its last character when that is a "\" (a second backslash stays).
+AnsiString WithoutTrailingBackslash(const AnsiString& path, unsigned codePage);

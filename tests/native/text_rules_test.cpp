@@ -170,3 +170,22 @@ TEST(FolderPartTest, KeepsThePathUpToItsLastBackslashOrColon) {
   };
   for (const Case& c : cases) EXPECT_EQ(Text(FolderPart(c.path, c.codePage)), c.folder) << c.path;
 }
+
+TEST(WithoutTrailingBackslashTest, RemovesOneBackslashThatIsACharacterOfItsOwn) {
+  struct Case {
+    unsigned codePage;
+    const char* path;
+    const char* without;
+  } cases[] = {
+      {kWesternEurope, "C:\\Apps\\Zarvo\\", "C:\\Apps\\Zarvo"},
+      {kWesternEurope, "C:\\Apps\\Zarvo\\\\", "C:\\Apps\\Zarvo\\"},
+      {kWesternEurope, "C:\\", "C:"},
+      {kWesternEurope, "\\", ""},
+      {kWesternEurope, "C:\\Apps", "C:\\Apps"},
+      {kWesternEurope, "", ""},
+      {kJapanese, "C:\\\x95\\", "C:\\\x95\\"},
+      {kJapanese, "C:\\\x95\\\\", "C:\\\x95\\"},
+      {kWesternEurope, "C:\\\x95\\", "C:\\\x95"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Text(WithoutTrailingBackslash(c.path, c.codePage)), c.without) << c.path;
+}
