@@ -6,6 +6,22 @@ bool Separates(char byte) { return byte >= 1 && byte <= 32; }
 bool IsBlankOrControl(char byte) { return static_cast<unsigned char>(byte) <= 32; }
 bool Leads(char byte, unsigned codePage) { return IsLeadByte(static_cast<unsigned char>(byte), codePage); }
 
+// Where the last character of the path starts, and where its last "\" or ":" ends (0 for none).
+struct PathEnd {
+  std::size_t lastChar = 0;
+  std::size_t folderLength = 0;
+};
+
+PathEnd FindPathEnd(const AnsiString& path, unsigned codePage) {
+  PathEnd end;
+  for (std::size_t at = 0; at < path.length();) {
+    end.lastChar = at;
+    if (path[at] == '\\' || path[at] == ':') end.folderLength = at + 1;
+    at += Leads(path[at], codePage) && at + 1 < path.length() ? 2 : 1;
+  }
+  return end;
+}
+
 }  // namespace
 
 bool IsLeadByte(unsigned char byte, unsigned codePage) {
@@ -67,26 +83,6 @@ AnsiString TrimMessageEnd(const AnsiString& message) {
   while (end > 0 && (IsBlankOrControl(message[end - 1]) || message[end - 1] == '.')) --end;
   return message.Left(end);
 }
-
-namespace {
-
-// Where the last character of the path starts, and where its last "\" or ":" ends (0 for none).
-struct PathEnd {
-  std::size_t lastChar = 0;
-  std::size_t folderLength = 0;
-};
-
-PathEnd FindPathEnd(const AnsiString& path, unsigned codePage) {
-  PathEnd end;
-  for (std::size_t at = 0; at < path.length();) {
-    end.lastChar = at;
-    if (path[at] == '\\' || path[at] == ':') end.folderLength = at + 1;
-    at += Leads(path[at], codePage) && at + 1 < path.length() ? 2 : 1;
-  }
-  return end;
-}
-
-}  // namespace
 
 AnsiString FolderPart(const AnsiString& path, unsigned codePage) {
   return path.Left(FindPathEnd(path, codePage).folderLength);
