@@ -1,5 +1,6 @@
 #include "app/Unit1.h"
 
+#include "app/install_lookup.h"
 #include "app/removal_script.h"
 #include "core/format_settings.h"
 #include "platform/files.h"
@@ -52,14 +53,25 @@ Status TForm1::FormShow(TObject*) {
   // From here on, numbers use "." whatever the regional settings say or become.
   Application.UpdateFormatSettings = false;
   FormatSettings.DecimalSeparator = '.';
+  LoadInstallInfo();
   Label1.SetCaption(AnsiString("Actualizare ") + ProductName + " la ver." +
                     FormatVersion(NewVersion, FormatSettings.DecimalSeparator));
+  RunUpdate();
   return Status::Ok();
+}
+
+void TForm1::LoadInstallInfo() {
+  InstallInfo info = LookUpInstallation(CommandLineArguments(), OwnExecutable(), WindowsFolder(), AnsiCodePage(),
+                                        FormatSettings.DecimalSeparator);
+  WindowsDir = info.WindowsDir;
+  LaunchedWithArgument = info.LaunchedWithArgument;
+  InstallDir = info.InstallDir;
+  InstalledVersion = info.InstalledVersion;
 }
 
 Status TForm1::Button1Click(TObject*) {
   if (!LaunchedWithArgument) {
-    EndLoop();
+    Application.Terminate();
     return Status::Ok();
   }
   // Started by the application: remove this executable once it has exited,
