@@ -23,6 +23,7 @@ target_link_libraries(zarvo_toolkit PUBLIC zarvo_pure user32 gdi32 comctl32)
 
 # The file, settings-file, resource and process operations over Win32.
 add_library(zarvo_platform STATIC
+  platform/clock.cpp
   platform/files.cpp
   platform/resources.cpp
   platform/settings.cpp
@@ -50,7 +51,9 @@ target_link_libraries(zarvo_beep PUBLIC user32)
 
 add_library(zarvo_updater_code STATIC
   app/Unit1.cpp
+  app/extract_payload.cpp
   app/install_lookup.cpp
+  app/update_procedure.cpp
 )
 target_compile_options(zarvo_updater_code PRIVATE ${ZARVO_PROGRAM_FLAGS})
 target_link_libraries(zarvo_updater_code PUBLIC zarvo_toolkit zarvo_platform zarvo_dialog zarvo_beep)
