@@ -82,9 +82,13 @@ void TForm::Show() {
 }
 
 void TForm::Hide() {
+  RememberFocus();
+  ShowWindow(Handle(), SW_HIDE);
+}
+
+void TForm::RememberFocus() {
   TControl* focused = FromHandle(GetFocus());
   if (focused && focused != this && focused->Form() == this) activeControl_ = focused;
-  ShowWindow(Handle(), SW_HIDE);
 }
 
 TModalResult TForm::ShowModal() {
@@ -164,9 +168,18 @@ void TForm::FocusActiveControl() {
 }
 
 LRESULT TForm::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_CLOSE) {
-    Close();
-    return 0;
+  switch (message) {
+    case WM_CLOSE:
+      Close();
+      return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) RememberFocus();
+      break;
+    case WM_SETFOCUS:
+      // Activation focuses the form itself, also when it comes late (as from
+      // the X server under Wine): hand the focus on to its control, as a dialog does.
+      FocusActiveControl();
+      return 0;
   }
   return TControl::WindowProc(message, wParam, lParam);
 }

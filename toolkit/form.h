@@ -47,6 +47,7 @@ class TForm : public TControl {
 
  private:
   void PlaceAtCentre();
+  void RememberFocus();
   void FocusActiveControl();
 
   TPosition position_;

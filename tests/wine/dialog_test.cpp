@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -79,7 +80,35 @@ struct Dialog {
   std::vector<HWND> buttons;  // BE1 to BE4
 
   HWND Button(int k) const { return buttons.at(static_cast<size_t>(k - 1)); }
+
+  // Real input, each given once the dialog is in front with a button focused:
+  // after a window hides, Wine may hand the foreground to its desktop a little later.
+  void Key(WORD virtualKey, bool withAlt = false) const {
+    Ready();
+    PressKey(virtualKey, withAlt);
+  }
+  void Type(char letter, bool withAlt = false) const {
+    Ready();
+    TypeChar(letter, withAlt);
+  }
+  void ClickButton(int k) const {
+    Ready();
+    Click(Button(k));
+  }
+  void Ready() const;
 };
+
+void Dialog::Ready() const {
+  if (!BringToFront(form)) ADD_FAILURE() << "the dialog cannot take the foreground";
+  GUITHREADINFO thread{};
+  thread.cbSize = sizeof thread;
+  DWORD threadId = GetWindowThreadProcessId(form, nullptr);
+  auto buttonFocused = [&] {
+    return GetGUIThreadInfo(threadId, &thread) && thread.hwndFocus && GetParent(thread.hwndFocus) == form;
+  };
+  for (int waited = 0; !buttonFocused() && waited < 2000; waited += 10) Sleep(10);
+  if (!buttonFocused()) ADD_FAILURE() << "no button of the dialog holds the focus";
+}
 
 Dialog WaitForDialog(const Host& host) {
   Dialog dialog;
@@ -98,7 +127,7 @@ Dialog WaitForDialog(const Host& host) {
     dialog.label1 = labels[0];
     dialog.eroText = labels[1];
   }
-  if (!BringToFront(dialog.form)) ADD_FAILURE() << "the dialog cannot take the foreground";
+  dialog.Ready();
   return dialog;
 }
 
@@ -182,6 +211,8 @@ struct KindLook {
   const char* picture;
 };
 
+void PrintTo(const KindLook& look, std::ostream* out) { *out << "kind " << look.kind; }
+
 const KindLook kAtentie{0, "Atentie !", 0x008AB1B7, 0x00233638, "atentie.bmp"};
 const KindLook kEroare{1, "Eroare", 0x00D5D5FF, 0x000000FF, "eroare.bmp"};
 const KindLook kInformatie{2, "Informatie", 0x00FADEE1, 0x00BB0000, "informatie.bmp"};
@@ -262,7 +293,7 @@ TEST(DialogTest, ShowsItsLayoutCentredOnTop) {
   EXPECT_TRUE(Visible(dialog.images[0]));
   for (size_t i = 1; i < dialog.images.size(); ++i) EXPECT_FALSE(Visible(dialog.images[i])) << "Image" << i + 1;
 
-  PressKey(VK_ESCAPE);
+  dialog.Key(VK_ESCAPE);
   EXPECT_EQ(host.Exit(), 2);
 }
 
@@ -271,6 +302,8 @@ struct RowCase {
   int buttons;
   int lefts[4];  // BE1..BE4; 0 for a hidden button
 };
+
+void PrintTo(const RowCase& c, std::ostream* out) { *out << c.name; }
 
 class ButtonRowTest : public testing::TestWithParam<RowCase> {};
 
@@ -286,7 +319,7 @@ TEST_P(ButtonRowTest, ShowsTheRequestedButtonsPlacedByRank) {
       EXPECT_EQ(InDialog(dialog, dialog.Button(k)).left, c.lefts[k - 1]) << "BE" << k;
     }
   }
-  PressKey(VK_ESCAPE);
+  dialog.Key(VK_ESCAPE);
   EXPECT_EQ(host.Exit(), 2);
 }
 
@@ -310,7 +343,7 @@ TEST_P(KindTest, ShowsTheKindsCaptionBandsAndPicture) {
   Dialog dialog = WaitForDialog(host);
   ASSERT_NE(dialog.form, nullptr);
   ExpectLook(dialog, look);
-  PressKey(VK_ESCAPE);
+  dialog.Key(VK_ESCAPE);
   EXPECT_EQ(host.Exit(), 2);
 }
 
@@ -335,7 +368,7 @@ TEST(DialogTest, BeepsForEroareAndEveryOtherValueBeforeShowingOnly) {
     const std::vector<std::string> expected =
         c.beeps ? std::vector<std::string>{"beep hidden"} : std::vector<std::string>{};
     EXPECT_EQ(host.Lines("beep"), expected) << "by the time the dialog shows";
-    TypeChar('o');
+    dialog.Type('o');
     EXPECT_EQ(host.Exit(), 1);
     EXPECT_EQ(host.Lines("beep"), expected) << "in all";
   }
@@ -374,7 +407,7 @@ TEST(DialogTest, ASecondCallShowsOnlyItsOwnKindWhereTheFirstClosed) {
   GetWindowRect(first.form, &frame);
   ASSERT_EQ(frame.left, before.left - 300) << "the caption drag did not move the window";
   ASSERT_EQ(frame.top, before.top - 200);
-  TypeChar('o');
+  first.Type('o');
 
   Dialog second = WaitForNextDialog(host, 1);
   ASSERT_NE(second.form, nullptr);
@@ -386,7 +419,7 @@ TEST(DialogTest, ASecondCallShowsOnlyItsOwnKindWhereTheFirstClosed) {
   EXPECT_EQ(WindowText(second.eroText), "Al doilea mesaj");
   ExpectLook(second, kInformatie);
   EXPECT_FALSE(Visible(second.Button(4)));
-  TypeChar('n');
+  second.Type('n');
   EXPECT_EQ(host.Exit(), 7);
   std::vector<std::string> results = host.Lines("result");
   ASSERT_EQ(results.size(), 2u);
@@ -408,6 +441,8 @@ struct CloseCase {
   long result;
 };
 
+void PrintTo(const CloseCase& c, std::ostream* out) { *out << c.name; }
+
 class CloseTest : public testing::TestWithParam<CloseCase> {};
 
 TEST_P(CloseTest, ClosesWithTheResultOfTheWayItWasClosed) {
@@ -415,25 +450,25 @@ TEST_P(CloseTest, ClosesWithTheResultOfTheWayItWasClosed) {
   Host host({{"Titlu", "Mesaj", 3, c.buttons}});
   Dialog dialog = WaitForDialog(host);
   ASSERT_EQ(dialog.buttons.size(), 4u);
-  for (int i = 0; i < c.tabs; ++i) PressKey(VK_TAB);
+  for (int i = 0; i < c.tabs; ++i) dialog.Key(VK_TAB);
   switch (c.action) {
     case Action::Click:
-      Click(dialog.Button(c.target));
+      dialog.ClickButton(c.target);
       break;
     case Action::Enter:
-      PressKey(VK_RETURN);
+      dialog.Key(VK_RETURN);
       break;
     case Action::Space:
-      PressKey(VK_SPACE);
+      dialog.Key(VK_SPACE);
       break;
     case Action::Letter:
-      TypeChar(c.letter);
+      dialog.Type(c.letter);
       break;
     case Action::AltLetter:
-      TypeChar(c.letter, /*withAlt=*/true);
+      dialog.Type(c.letter, /*withAlt=*/true);
       break;
     case Action::Escape:
-      PressKey(VK_ESCAPE);
+      dialog.Key(VK_ESCAPE);
       break;
     case Action::SystemClose:
       PostMessageA(dialog.form, WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -487,13 +522,14 @@ TEST(DialogTest, LettersOfHiddenButtonsDoNothing) {
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string("hidden letters ") + c.hidden);
     Host host({{"Titlu", "Mesaj", 0, c.buttons}});
-    ASSERT_NE(WaitForDialog(host).form, nullptr);
+    Dialog dialog = WaitForDialog(host);
+    ASSERT_NE(dialog.form, nullptr);
     for (const char* letter = c.hidden; *letter; ++letter) {
-      TypeChar(*letter);
-      TypeChar(*letter, /*withAlt=*/true);
+      dialog.Type(*letter);
+      dialog.Type(*letter, /*withAlt=*/true);
     }
     EXPECT_TRUE(StillShownAfter(host, 300));
-    TypeChar(c.shown);
+    dialog.Type(c.shown);
     EXPECT_EQ(host.Exit(), c.result);
   }
 }
@@ -502,33 +538,36 @@ TEST(DialogTest, LettersOfHiddenButtonsDoNothing) {
 
 TEST(DialogTest, TheUpdatersQuestionOpensWithTheFocusOnRenunt) {
   Host host({{"Atentie", "Inchideti programul", 0, kOk | kRenunt}});
-  ASSERT_NE(WaitForDialog(host).form, nullptr);
-  PressKey(VK_RETURN);
+  Dialog dialog = WaitForDialog(host);
+  ASSERT_NE(dialog.form, nullptr);
+  dialog.Key(VK_RETURN);
   EXPECT_EQ(host.Exit(), 2);
 }
 
 TEST(DialogTest, AFocusedButtonKeepsTheFocusWhenShownAgain) {
   Host host({{"Unu", "Mesaj", 3, kDa | kNu}, {"Doi", "Mesaj", 2, kDa | kNu | kOk}});
-  ASSERT_NE(WaitForDialog(host).form, nullptr);
-  PressKey(VK_TAB);  // to Nu
-  PressKey(VK_ESCAPE);
+  Dialog first = WaitForDialog(host);
+  ASSERT_NE(first.form, nullptr);
+  first.Key(VK_TAB);  // to Nu
+  first.Key(VK_ESCAPE);
   Dialog second = WaitForNextDialog(host, 1);
   ASSERT_NE(second.form, nullptr);
   EXPECT_EQ(WindowText(second.label1), "Doi");
-  PressKey(VK_RETURN);
+  second.Key(VK_RETURN);
   EXPECT_EQ(host.Exit(), 7);
 }
 
 TEST(DialogTest, HidingTheFocusedButtonForgetsIt) {
   // The middle call hides Nu, the focused button, without showing the dialog.
   Host host({{"Unu", "Mesaj", 3, kDa | kNu}, {"Doi", "Mesaj", 3, 0}, {"Trei", "Mesaj", 3, kDa | kNu}});
-  ASSERT_NE(WaitForDialog(host).form, nullptr);
-  PressKey(VK_TAB);  // to Nu
-  PressKey(VK_ESCAPE);
+  Dialog first = WaitForDialog(host);
+  ASSERT_NE(first.form, nullptr);
+  first.Key(VK_TAB);  // to Nu
+  first.Key(VK_ESCAPE);
   Dialog third = WaitForNextDialog(host, 2);
   ASSERT_NE(third.form, nullptr);
   EXPECT_EQ(WindowText(third.label1), "Trei");
-  PressKey(VK_RETURN);
+  third.Key(VK_RETURN);
   EXPECT_EQ(host.Exit(), 6);
 }
 
@@ -550,7 +589,7 @@ TEST(DialogTest, TheApplicationsOtherWindowsTakeNoInputWhileItShows) {
   Click(mainButtons[0]);
   EXPECT_TRUE(StillShownAfter(host, 300));
   ASSERT_TRUE(BringToFront(dialog.form));
-  TypeChar('o');
+  dialog.Type('o');
   EXPECT_EQ(host.Exit(), 1);
   EXPECT_TRUE(host.Lines("main clicked").empty());
 }
@@ -574,7 +613,7 @@ TEST(DialogTest, ButtonsShowTheirOwnPointer) {
   HCURSOR overNu = pointerOver(dialog.Button(2));
   EXPECT_EQ(overDa, overNu);
   EXPECT_NE(overDa, overText);
-  PressKey(VK_ESCAPE);
+  dialog.Key(VK_ESCAPE);
   EXPECT_EQ(host.Exit(), 2);
 }
 
@@ -628,7 +667,7 @@ TEST(DialogTest, TheTitleGrowsOnOneLineAndTheMessageWrapsCentredInItsBox) {
   std::vector<TextLine> lines = TextLines(screen, 49, 129);
   ASSERT_EQ(lines.size(), 1u);
   EXPECT_NEAR((lines[0].left + lines[0].right) / 2.0, 8 + 321 / 2.0, 2);
-  TypeChar('o');
+  first.Type('o');
 
   Dialog second = WaitForNextDialog(host, 1);
   ASSERT_NE(second.form, nullptr);
@@ -643,6 +682,6 @@ TEST(DialogTest, TheTitleGrowsOnOneLineAndTheMessageWrapsCentredInItsBox) {
     EXPECT_LT(line.right, 8 + 321);
     EXPECT_NEAR((line.left + line.right) / 2.0, 8 + 321 / 2.0, 4) << "line at " << line.top;
   }
-  TypeChar('o');
+  second.Type('o');
   EXPECT_EQ(host.Exit(), 1);
 }
