@@ -92,9 +92,10 @@ void SendKey(WORD virtualKey, bool up) {
 }  // namespace
 
 HWND WaitForWindow(const char* className, DWORD processId, DWORD timeoutMs) {
-  for (DWORD waited = 0;; waited += 20) {
+  ULONGLONG start = GetTickCount64();
+  for (;;) {
     if (HWND window = FindVisibleWindow(className, processId)) return window;
-    if (waited >= timeoutMs) return nullptr;
+    if (GetTickCount64() - start >= timeoutMs) return nullptr;
     Sleep(20);
   }
 }
