@@ -1,6 +1,11 @@
 #include "app/Unit1.h"
 
+#include "app/install_lookup.h"
+#include "app/removal_script.h"
 #include "core/format_settings.h"
+#include "platform/files.h"
+#include "platform/system.h"
+#include "platform/text_rules.h"
 #include "toolkit/application.h"
 
 TForm1* Form1;
@@ -48,12 +53,37 @@ Status TForm1::FormShow(TObject*) {
   // From here on, numbers use "." whatever the regional settings say or become.
   Application.UpdateFormatSettings = false;
   FormatSettings.DecimalSeparator = '.';
+  LoadInstallInfo();
   Label1.SetCaption(AnsiString("Actualizare ") + ProductName + " la ver." +
                     FormatVersion(NewVersion, FormatSettings.DecimalSeparator));
+  RunUpdate();
   return Status::Ok();
 }
 
+void TForm1::LoadInstallInfo() {
+  InstallInfo info = LookUpInstallation(CommandLineArguments(), OwnExecutable(), WindowsFolder(), AnsiCodePage(),
+                                        FormatSettings.DecimalSeparator);
+  WindowsDir = info.WindowsDir;
+  LaunchedWithArgument = info.LaunchedWithArgument;
+  InstallDir = info.InstallDir;
+  InstalledVersion = info.InstalledVersion;
+}
+
 Status TForm1::Button1Click(TObject*) {
-  Application.Terminate();
-  return Status::Ok();
+  if (!LaunchedWithArgument) {
+    Application.Terminate();
+    return Status::Ok();
+  }
+  // Started by the application: remove this executable once it has exited,
+  // through a script beside it, and start the application again if it was replaced.
+  AnsiString updater = OwnExecutable();
+  AnsiString script = FolderPart(updater, AnsiCodePage()) + "suicide.bat";
+  AnsiString text = RemovalScript(updater, script);
+  Status written = WriteFileBytes(script, text.c_str(), text.length(), /*flush=*/false);
+  if (!written.ok()) return written;
+  ClearAttributes(updater);  // a read-only updater would keep the script looping
+  // Quoted, so that no program planted on a prefix of a path with blanks runs instead.
+  StartProgram("\"" + script + "\"", SW_HIDE);
+  if (!TargetExe.empty()) StartProgram("\"" + TargetExe + "\"", SW_SHOWNORMAL);
+  EndNow();
 }

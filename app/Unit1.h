@@ -1,4 +1,5 @@
 #pragma once
+#include "app/constants.h"
 #include "app/version_number.h"
 #include "core/status.h"
 #include "toolkit/button.h"
@@ -6,14 +7,6 @@
 #include "toolkit/gradient_panel.h"
 #include "toolkit/label.h"
 #include "toolkit/panel.h"
-
-// The version of the executable that the updater carries.
-inline constexpr VersionNumber NewVersion = 10011;
-inline constexpr char SettingsSection[] = "103";
-inline constexpr char ProductName[] = "Zarvo 2025 Gratuit";
-inline constexpr char ExeFileName[] = "Zarvo2025.exe";
-// The last two letters are capital I, as the application names the file.
-inline constexpr char SettingsFileName[] = "Kelmo.dII";
 
 // The update window: the whole update runs in FormShow, before the window is
 // first seen; the status lines then show its outcome until OK is pressed.
@@ -34,6 +27,8 @@ class TForm1 : public TForm {
   Status Button1Click(TObject* Sender);
 
  private:
+  // Finds the installation: sets WindowsDir, LaunchedWithArgument, InstallDir and InstalledVersion.
+  void LoadInstallInfo();
   void RunUpdate();
   bool ExtractPayload(const char* type, const char* name, const AnsiString& path);
   // Clears and deletes the old executable, asking the user to close the

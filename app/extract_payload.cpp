@@ -6,6 +6,6 @@
 // is never copied in memory) and flushes it, so that "Tmp" is complete on disk
 // before the old executable is touched. A file created by a failed write stays.
 bool TForm1::ExtractPayload(const char* type, const char* name, const AnsiString& path) {
-  ResourceBytes payload = OwnResource(type, name);
+  OwnResource payload = FindOwnResource(type, name);
   return payload.Found && WriteFileBytes(path, payload.Bytes, payload.Size, /*flush=*/true).ok();
 }

@@ -21,11 +21,24 @@ target_compile_definitions(zarvo_toolkit PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
 target_compile_options(zarvo_toolkit PRIVATE ${ZARVO_PROGRAM_FLAGS})
 target_link_libraries(zarvo_toolkit PUBLIC zarvo_pure user32 gdi32 comctl32)
 
+# The file, settings-file, resource and process operations over Win32.
+add_library(zarvo_platform STATIC
+  platform/files.cpp
+  platform/resources.cpp
+  platform/settings.cpp
+  platform/system.cpp
+  platform/system_message.cpp
+)
+target_compile_definitions(zarvo_platform PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
+target_compile_options(zarvo_platform PRIVATE ${ZARVO_PROGRAM_FLAGS})
+target_link_libraries(zarvo_platform PUBLIC zarvo_pure user32)
+
 add_library(zarvo_updater_code STATIC
   app/Unit1.cpp
+  app/install_lookup.cpp
 )
 target_compile_options(zarvo_updater_code PRIVATE ${ZARVO_PROGRAM_FLAGS})
-target_link_libraries(zarvo_updater_code PUBLIC zarvo_toolkit)
+target_link_libraries(zarvo_updater_code PUBLIC zarvo_toolkit zarvo_platform)
 
 add_subdirectory(demo)
 
