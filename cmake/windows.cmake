@@ -42,9 +42,11 @@ target_link_libraries(zarvo_updater_code PUBLIC zarvo_toolkit zarvo_platform)
 
 add_subdirectory(demo)
 
-# Link options of every executable that carries the payload.
+# Link options of every executable that carries the payload. Sections aligned
+# to pages in the file let Wine map the executable instead of reading all of it
+# at every start.
 set(ZARVO_PAGE_ALIGNMENT -Wl,--file-alignment=4096)
-set(ZARVO_UPDATER_LINK_OPTIONS -s -Wl,--gc-sections)
+set(ZARVO_UPDATER_LINK_OPTIONS -s -Wl,--gc-sections ${ZARVO_PAGE_ALIGNMENT})
 
 set(ZARVO_PAYLOAD "${CMAKE_BINARY_DIR}/demo/1.0011/Zarvo2025.exe" CACHE FILEPATH
     "The application executable that the updater carries and installs")
