@@ -1,3 +1,5 @@
+#include <windows.h>
+
 #include <cstdio>
 
 #include "figures.h"
@@ -8,6 +10,6 @@ void ReportSample(const char* figure, const char* subject, double value) {
 }
 
 bool Fail(const char* figure, const char* what) {
-  std::fprintf(stderr, "bench_harness: %s: %s\n", figure, what);
+  std::fprintf(stderr, "bench_harness: %s: %s (last error %lu)\n", figure, what, GetLastError());
   return false;
 }

@@ -43,7 +43,12 @@ bool RunOnce(const Programs& programs, bool report) {
   PostMessageA(holderWindow, WM_CLOSE, 0, 0);
   if (!holder.WaitExit(kTimeoutMs)) return Fail("wait", "the application did not exit");
   double holderExit = NowMs(), cpuAtExit = CpuMs(linuxPid);
-  if (!WaitForVisibleWindow("TForm1", updater.Id(), kTimeoutMs)) return Fail("wait", "no update window");
+  if (!WaitForVisibleWindow("TForm1", updater.Id(), kTimeoutMs)) {
+    std::string state = "no update window; updater " + std::string(updater.WaitExit(0) ? "ended" : "running") +
+                        ", Tmp " + std::to_string(FileSize(temporary)) + " B, executable " +
+                        std::to_string(FileSize(installed)) + " B";
+    return Fail("wait", state.c_str());
+  }
   double visible = NowMs();
   if (FileSize(installed) != programs.payloadSize) return Fail("wait", "the executable was not replaced");
   if (!report) return true;
