@@ -35,7 +35,7 @@ AnsiString TForm1::CannotWriteText() const { return "Nu pot scrie in " + Install
 TModalResult TForm1::AskToCloseApplication() {
   return Erori->Mesaj(AnsiString("Actualizare ") + ProductName,
                       AnsiString(" Inchideti mai intai programul ") + ProductName + "!", MesajKind::Atentie,
-                      MesajButtons::OK | MesajButtons::Renunt);
+                      {MesajButton::OK, MesajButton::Renunt});
 }
 
 bool TForm1::RemoveOldExecutable() {

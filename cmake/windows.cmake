@@ -23,6 +23,7 @@ target_link_libraries(zarvo_toolkit PUBLIC zarvo_pure user32 gdi32 comctl32)
 
 # The file, settings-file, resource and process operations over Win32.
 add_library(zarvo_platform STATIC
+  platform/clock.cpp
   platform/files.cpp
   platform/resources.cpp
   platform/settings.cpp
@@ -33,12 +34,29 @@ target_compile_definitions(zarvo_platform PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
 target_compile_options(zarvo_platform PRIVATE ${ZARVO_PROGRAM_FLAGS})
 target_link_libraries(zarvo_platform PUBLIC zarvo_pure user32)
 
+# The message dialog. It calls Beep(), which the program takes from zarvo_beep
+# and the dialog's tests from a recording stand-in.
+add_library(zarvo_dialog STATIC
+  dialog/EroriU.cpp
+)
+target_compile_options(zarvo_dialog PRIVATE ${ZARVO_PROGRAM_FLAGS})
+target_link_libraries(zarvo_dialog PUBLIC zarvo_toolkit)
+
+add_library(zarvo_beep STATIC
+  platform/beep.cpp
+)
+target_compile_options(zarvo_beep PRIVATE ${ZARVO_PROGRAM_FLAGS})
+target_include_directories(zarvo_beep PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_libraries(zarvo_beep PUBLIC user32)
+
 add_library(zarvo_updater_code STATIC
   app/Unit1.cpp
+  app/extract_payload.cpp
   app/install_lookup.cpp
+  app/update_procedure.cpp
 )
 target_compile_options(zarvo_updater_code PRIVATE ${ZARVO_PROGRAM_FLAGS})
-target_link_libraries(zarvo_updater_code PUBLIC zarvo_toolkit zarvo_platform)
+target_link_libraries(zarvo_updater_code PUBLIC zarvo_toolkit zarvo_platform zarvo_dialog zarvo_beep)
 
 add_subdirectory(demo)
 

@@ -105,6 +105,15 @@ void TControl::CreateHandle(const char* className, DWORD style, DWORD exStyle, c
     handle_ = window;
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   }
+  if (parent_ && !IsBackdrop()) {
+    // A new child is linked beneath all its siblings, so beneath the backdrops
+    // too, which would then cover it: put it just under its last earlier
+    // sibling that is not one, so that stacking and tab order follow creation.
+    TControl* above = nullptr;
+    for (TControl* sibling = parent_->firstChild_; sibling != this; sibling = sibling->nextSibling_)
+      if (!sibling->IsBackdrop()) above = sibling;
+    SetWindowPos(handle_, above ? above->handle_ : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
 }
 
 void TControl::Paint(HDC dc) {

@@ -88,6 +88,42 @@ TEST_F(FinishTest, TheApplicationIsUpdatedRelaunchedAndTheUpdaterRemovesItself) 
   EXPECT_TRUE(GoneWithin(script_, 5000));
 }
 
+TEST_F(FinishTest, TheUpdaterWaitsForTheExitingApplicationWithoutAsking) {
+  Install("Zarvo 2025 Gratuit");
+  Process application = Process::Start(Quoted(exe_), folder_);
+  HWND window = WaitForWindow("ZarvoDemo", application.Id());
+  ASSERT_NE(window, nullptr);
+  Process updater = StartInArgumentMode();
+  EXPECT_TRUE(NoWindowWithin("TErori", updater.Id(), 2000));
+  EXPECT_EQ(ReadFileBytes(exe_), OldExecutable());
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  HWND form = WaitForUpdateWindow(updater);
+  ASSERT_NE(form, nullptr);
+  ExpectLines(ReadOutcome(form), {"Aveti instalata versiunea 1.0010", kUpdating, "", kSuccess});
+  EXPECT_EQ(ReadFileBytes(exe_), NewExecutable());
+  // Closed otherwise than by OK: nothing is started and the updater stays.
+  PostMessageA(WaitForWindow("TApplication", updater.Id()), WM_CLOSE, 0, 0);
+  EXPECT_EQ(updater.WaitExit(), 0);
+}
+
+TEST_F(FinishTest, AnExecutableThatNeverGoesAwayIsAskedAboutAfterHalfAMinute) {
+  Install("Zarvo 2025 Gratuit");
+  Process application = Process::Start(Quoted(exe_), folder_);
+  ASSERT_NE(WaitForWindow("ZarvoDemo", application.Id()), nullptr);
+  Process updater = StartInArgumentMode();
+  EXPECT_TRUE(NoWindowWithin("TErori", updater.Id(), 25000)) << "asked while the application may still be exiting";
+  HWND question = WaitForQuestion(updater, 15000);
+  ASSERT_NE(question, nullptr);
+  Answer(question, VK_ESCAPE);
+  HWND form = WaitForUpdateWindow(updater);
+  ASSERT_NE(form, nullptr);
+  ExpectLines(ReadOutcome(form), {"Aveti instalata versiunea 1.0010", kUpdating, std::string("!") + kCannotModify, ""});
+  EXPECT_FALSE(FileExists(folder_ + "\\Tmp"));
+  EXPECT_EQ(ReadFileBytes(exe_), OldExecutable());
+  PostMessageA(WaitForWindow("TApplication", updater.Id()), WM_CLOSE, 0, 0);
+  EXPECT_EQ(updater.WaitExit(), 0);
+}
+
 TEST_F(FinishTest, AfterEveryOtherOutcomeTheUpdaterStillRemovesItselfAndStartsNothing) {
   struct Case {
     const char* outcome;

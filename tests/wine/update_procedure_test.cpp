@@ -69,10 +69,11 @@ TEST_F(UpdateProcedureTest, VersionGateDecidesBetweenUpdateUpToDateAndNotInstall
       RemoveSettings();
     ExpectLines(Run(), c.lines);
     EXPECT_FALSE(FileExists(tmp_));
-    if (c.replaced)
+    if (c.replaced) {
       EXPECT_EQ(ReadFileBytes(exe_), NewExecutable());
-    else if (c.executablePresent)
+    } else if (c.executablePresent) {
       EXPECT_EQ(ReadFileBytes(exe_), OldExecutable());
+    }
   }
 }
 

@@ -95,3 +95,31 @@ TEST(UpdateWindowTest, ClosingFromTheTaskbarEndsTheProgram) {
   PostMessageA(WaitForWindow("TApplication", updater.Id()), WM_CLOSE, 0, 0);
   EXPECT_EQ(updater.WaitExit(), 0);
 }
+
+TEST(UpdateWindowTest, NumbersUseAFullStopWhateverTheRegionalSettingsSay) {
+  HKEY international;
+  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\International", 0, KEY_READ | KEY_WRITE, &international),
+            ERROR_SUCCESS);
+  char saved[8] = {};
+  DWORD savedSize = sizeof saved;
+  bool hadValue = RegQueryValueExA(international, "sDecimal", nullptr, nullptr, reinterpret_cast<BYTE*>(saved),
+                                   &savedSize) == ERROR_SUCCESS;
+  RegSetValueExA(international, "sDecimal", 0, REG_SZ, reinterpret_cast<const BYTE*>(","), 2);
+
+  std::string folder = FreshFolder("comma");
+  WriteSettings(folder, "1.0010");
+  Process updater = Process::Start("\"" + UpdaterPath() + "\"");
+  UpdaterWindow window = Open(updater);
+
+  if (hadValue)
+    RegSetValueExA(international, "sDecimal", 0, REG_SZ, reinterpret_cast<const BYTE*>(saved), savedSize);
+  else
+    RegDeleteValueA(international, "sDecimal");
+  RegCloseKey(international);
+  RemoveSettings();
+
+  ASSERT_NE(window.form, nullptr);
+  EXPECT_EQ(WindowText(window.labels[0]), "Actualizare Zarvo 2025 Gratuit la ver.1.0011");
+  EXPECT_EQ(WindowText(window.labels[1]), "Aveti instalata versiunea 1.0010");
+  EXPECT_EQ(WindowText(window.labels[2]), "Actualizam programul la versiunea 1.0011");
+}

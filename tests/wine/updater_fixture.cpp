@@ -8,15 +8,41 @@ HWND WaitForUpdateWindow(const Process& process, DWORD timeoutMs) {
   return WaitForWindow("TForm1", process.Id(), timeoutMs);
 }
 
-Outcome ReadOutcome(HWND form) {
+namespace {
+
+Outcome ReadOnce(const std::vector<HWND>& labels) {
   Outcome outcome;
-  std::vector<HWND> labels = ChildWindows(form, "TLabel");
-  EXPECT_EQ(labels.size(), 5u);
   for (size_t i = 1; i < labels.size() && i <= 4; ++i) {
     StatusLine& line = outcome.lines[i - 1];
     line.visible = Visible(labels[i]);
     line.text = WindowText(labels[i]);
     line.red = line.visible && CountPixels(labels[i], RGB(255, 0, 0)) > 0;
+  }
+  return outcome;
+}
+
+bool Same(const Outcome& a, const Outcome& b) {
+  for (int i = 0; i < 4; ++i)
+    if (a.lines[i].visible != b.lines[i].visible || a.lines[i].text != b.lines[i].text ||
+        a.lines[i].red != b.lines[i].red)
+      return false;
+  return true;
+}
+
+}  // namespace
+
+Outcome ReadOutcome(HWND form) {
+  std::vector<HWND> labels = ChildWindows(form, "TLabel");
+  EXPECT_EQ(labels.size(), 5u);
+  // The window may still be drawing when it first shows: read until two reads agree.
+  DWORD_PTR ignored;
+  SendMessageTimeoutA(form, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &ignored);
+  Outcome outcome = ReadOnce(labels);
+  for (int attempt = 0; attempt < 20; ++attempt) {
+    Sleep(100);
+    Outcome again = ReadOnce(labels);
+    if (Same(outcome, again)) break;
+    outcome = again;
   }
   return outcome;
 }

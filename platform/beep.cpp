@@ -1,0 +1,5 @@
+#include "platform/beep.h"
+
+#include <windows.h>
+
+void Beep() { MessageBeep(0); }
