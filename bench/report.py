@@ -52,25 +52,28 @@ def map_contributions(map_file):
 
 
 def component(input_file):
-    """Who an input file belongs to: our libraries and objects, or the runtime."""
-    archive = re.match(r"(.*/)?lib([^/]+)\.a\((.*)\)$", input_file)
-    if archive:
-        library = archive.group(2)
-        return f"lib{library}.a" + (f" ({archive.group(3)})" if library.startswith("zarvo") else "")
+    """Who an input file belongs to: our libraries and objects, the runtime, the resources."""
     if input_file == "dll stuff":
         return "base relocations"
+    if ".rc." in input_file or input_file.endswith(".res"):
+        return "resources"
+    archive = re.match(r"(.*/)?([^/]+)\.a\((.*)\)$", input_file)
+    if archive and archive.group(2) == "objects":  # CMake's archive of the program's own objects
+        return "program object " + archive.group(3)
+    if archive:
+        return f"{archive.group(2)}.a"
     name = Path(input_file).name
-    if ".rc." in name or name.endswith(".res"):
-        return "resources (.rsrc)"
     if "/CMakeFiles/" in input_file:
-        return "program objects (" + name + ")"
+        return "program object " + name
     return "C runtime start-up (" + name + ")"
 
 
-def size_breakdown(map_file, limit=14):
+def size_breakdown(map_file, payload_size, limit=16):
     parts = collections.Counter()
     for input_file, size in map_contributions(map_file).items():
         parts[component(input_file)] += size
+    parts["resources: the payload"] = payload_size
+    parts["resources: icon, manifest, pictures, version"] = parts.pop("resources", 0) - payload_size
     rows = parts.most_common()
     shown, rest = rows[:limit], rows[limit:]
     if rest:
@@ -170,12 +173,13 @@ def build_section(args, samples):
         f"{fmt(mem_oth, ' KiB')} of private memory (ours {fmt(mem_upd, ' KiB')}).",
         "",
         f"Where the release's {Path(args.release).stat().st_size:,} bytes go (input sections from the link map "
-        f"`{args.map}`; the file adds headers and section padding):",
+        f"`{args.map}`; the rest of the file is headers and the padding of each section to the 4 KiB file "
+        "alignment):",
         "",
         "| Part | Bytes |",
         "|---|---|",
     ]
-    for name, size in size_breakdown(args.map):
+    for name, size in size_breakdown(args.map, Path(args.release_payload).stat().st_size):
         lines.append(f"| {name} | {size:,} |")
     return "\n".join(lines)
 

@@ -1,27 +1,19 @@
 #include "window_probe.h"
 
-#include <cstring>
-
 #include "stopwatch.h"
 
 namespace {
 
-struct Query {
-  const char* className;
-  DWORD processId;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK Match(HWND window, LPARAM context) {
-  auto* query = reinterpret_cast<Query*>(context);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner != query->processId || !IsWindowVisible(window)) return TRUE;
-  char name[64] = {};
-  GetClassNameA(window, name, sizeof name);
-  if (std::strcmp(name, query->className) != 0) return TRUE;
-  query->found = window;
-  return FALSE;
+// Few calls per look: under Wine each one is a request to the wine server,
+// which the measured program needs too.
+HWND FindVisible(const char* className, DWORD processId) {
+  for (HWND window = FindWindowExA(nullptr, nullptr, className, nullptr); window;
+       window = FindWindowExA(nullptr, window, className, nullptr)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == processId && IsWindowVisible(window)) return window;
+  }
+  return nullptr;
 }
 
 }  // namespace
@@ -29,9 +21,7 @@ BOOL CALLBACK Match(HWND window, LPARAM context) {
 HWND WaitForVisibleWindow(const char* className, DWORD processId, DWORD timeoutMs) {
   double deadline = NowMs() + timeoutMs;
   for (;;) {
-    Query query{className, processId};
-    EnumWindows(Match, reinterpret_cast<LPARAM>(&query));
-    if (query.found) return query.found;
+    if (HWND window = FindVisible(className, processId)) return window;
     if (NowMs() > deadline) return nullptr;
     Sleep(1);
   }
