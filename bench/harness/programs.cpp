@@ -6,6 +6,8 @@ Programs ProgramsOfBuild() {
   std::string build = ZARVO_BUILD_DIR;
   Programs programs{
       .floor = build + "\\bench\\floor.exe",
+      .floorBig = build + "\\bench\\floor-big.exe",
+      .floorBigOther = build + "\\bench\\floor-big-other-alignment.exe",
       .updater = build + "\\big\\ZarvoUpdate.exe",
       .updaterSmall = build + "\\bench\\small\\ZarvoUpdate.exe",
       .updaterOther = build + "\\bench\\other-alignment\\ZarvoUpdate.exe",

@@ -4,6 +4,8 @@
 // The programs and files that the benchmarks run and compare, in the build folder.
 struct Programs {
   std::string floor;          // a program that only opens one window
+  std::string floorBig;       // the same carrying the full-size payload, linked as the updater
+  std::string floorBigOther;  // and with the other file alignment
   std::string updater;        // the updater with the full-size payload
   std::string updaterSmall;   // the same build with a 1 KB payload
   std::string updaterOther;   // the full-size updater linked with the other file alignment

@@ -50,6 +50,8 @@ bool RunStartFigures(const Programs& programs, int runs) {
   auto quoted = [](const std::string& path) { return "\"" + path + "\""; };
   std::vector<Subject> subjects = {
       {"floor", quoted(programs.floor), "ZarvoFloor", 0},
+      {"floor_payload", quoted(programs.floorBig), "ZarvoFloor", 0},
+      {"floor_payload_other_alignment", quoted(programs.floorBigOther), "ZarvoFloor", 0},
       {"updater", quoted(programs.updater), "TForm1", programs.payloadSize},
       {"updater_1k", quoted(programs.updaterSmall), "TForm1", programs.smallPayloadSize},
       {"updater_other_alignment", quoted(programs.updaterOther), "TForm1", programs.payloadSize},
