@@ -59,6 +59,16 @@ class FinishTest : public ::testing::Test {
     RemoveSettings();
   }
 
+  // Presses OK in the updater's window; it must end and remove itself and its script.
+  void PressOkAndExpectRemoval(Process& updater) {
+    HWND form = WaitForUpdateWindow(updater);
+    ASSERT_NE(form, nullptr);
+    PressOk(form);
+    EXPECT_EQ(updater.WaitExit(), 0);
+    EXPECT_TRUE(GoneWithin(updater_, 5000));
+    EXPECT_TRUE(GoneWithin(script_, 5000));
+  }
+
   // Starts the updater as the application does, with the application's path.
   Process StartInArgumentMode() { return Process::Start(Quoted(updater_) + " " + Quoted(exe_), folder_); }
 
@@ -192,12 +202,7 @@ TEST_F(FinishTest, OnlyTheIntendedProgramsRunWhenAProgramIsPlantedOnAPathPrefix)
   Install("dir with blanks");
   WriteFileBytes("C:\\zarvo-tests\\dir.exe", OldExecutable());
   Process updater = StartInArgumentMode();
-  HWND form = WaitForUpdateWindow(updater);
-  ASSERT_NE(form, nullptr);
-  PressOk(form);
-  EXPECT_EQ(updater.WaitExit(), 0);
-  EXPECT_TRUE(GoneWithin(updater_, 5000));
-  EXPECT_TRUE(GoneWithin(script_, 5000));
+  PressOkAndExpectRemoval(updater);
   for (int i = 0; i < 100 && ApplicationWindows().empty(); ++i) Sleep(50);
   Sleep(500);
   EXPECT_EQ(ApplicationWindows().size(), 1u);
@@ -210,12 +215,7 @@ TEST_F(FinishTest, AReadOnlyUpdaterIsStillRemoved) {
   Install("Zarvo 2025 Gratuit");
   SetFileAttributesA(updater_.c_str(), FILE_ATTRIBUTE_READONLY);
   Process updater = StartInArgumentMode();
-  HWND form = WaitForUpdateWindow(updater);
-  ASSERT_NE(form, nullptr);
-  PressOk(form);
-  EXPECT_EQ(updater.WaitExit(), 0);
-  EXPECT_TRUE(GoneWithin(updater_, 5000));
-  EXPECT_TRUE(GoneWithin(script_, 5000));
+  PressOkAndExpectRemoval(updater);
 }
 
 TEST_F(FinishTest, AScriptThatCannotBeWrittenIsReportedAndTheWindowStays) {
