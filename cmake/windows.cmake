@@ -60,6 +60,12 @@ target_link_libraries(zarvo_updater_code PUBLIC zarvo_toolkit zarvo_platform zar
 
 add_subdirectory(demo)
 
+# Link options of every executable that carries the payload. Sections aligned
+# to pages in the file let Wine map the executable instead of reading all of it
+# at every start.
+set(ZARVO_PAGE_ALIGNMENT -Wl,--file-alignment=4096)
+set(ZARVO_UPDATER_LINK_OPTIONS -s -Wl,--gc-sections ${ZARVO_PAGE_ALIGNMENT})
+
 set(ZARVO_PAYLOAD "${CMAKE_BINARY_DIR}/demo/1.0011/Zarvo2025.exe" CACHE FILEPATH
     "The application executable that the updater carries and installs")
 
@@ -79,7 +85,8 @@ function(zarvo_add_updater target folder payload)
   endif()
   target_compile_options(${target} PRIVATE ${ZARVO_PROGRAM_FLAGS})
   target_link_libraries(${target} PRIVATE zarvo_updater_code)
-  target_link_options(${target} PRIVATE -s -Wl,--gc-sections)
+  # The link map tells what the executable's bytes go to.
+  target_link_options(${target} PRIVATE ${ZARVO_UPDATER_LINK_OPTIONS} "-Wl,-Map=${folder}/ZarvoUpdate.map")
   set_target_properties(${target} PROPERTIES OUTPUT_NAME ZarvoUpdate RUNTIME_OUTPUT_DIRECTORY "${folder}")
 endfunction()
 
@@ -89,6 +96,10 @@ else()
   zarvo_add_updater(ZarvoUpdate "${CMAKE_BINARY_DIR}" "${ZARVO_PAYLOAD}")
 endif()
 
+option(ZARVO_BENCH "Build the benchmarks that scripts/bench runs" OFF)
 if(ZARVO_TESTS)
   add_subdirectory(tests/wine)
+endif()
+if(ZARVO_BENCH)
+  add_subdirectory(bench)
 endif()
