@@ -126,6 +126,17 @@ TEST_F(PlatformFilesTest, WriteFileBytesWritesMoreThanOneChunk) {
   EXPECT_TRUE(driver::ReadFileBytes(path) == bytes);
 }
 
+TEST_F(PlatformFilesTest, AWriteThatRunsOutOfSpaceIsAStreamWriteErrorAndLeavesThePart) {
+  // Q: is a 4 MiB disk (see cmake/full-disk).
+  if (!driver::FolderExists("Q:\\")) GTEST_SKIP() << "no small disk Q: (mounting needs root)";
+  std::string bytes(6 << 20, 'z');
+  Status written = WriteFileBytes("Q:\\full", bytes.data(), bytes.size(), /*flush=*/true);
+  EXPECT_FALSE(written.ok());
+  EXPECT_EQ(Text(written.message()), "Stream write error");
+  EXPECT_TRUE(driver::FileExists("Q:\\full"));
+  DeleteFileA("Q:\\full");
+}
+
 TEST_F(PlatformFilesTest, WriteFileBytesTellsWhyAFileCannotBeCreated) {
   CreateDirectoryA(Path("dir").c_str(), nullptr);
   struct Case {
