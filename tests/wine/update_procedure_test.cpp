@@ -102,6 +102,20 @@ TEST_F(UpdateProcedureTest, AMissingInstallFolderFailsTheExtraction) {
   EXPECT_FALSE(FolderExists(folder_ + "\\missing"));
 }
 
+TEST_F(UpdateProcedureTest, WithoutAFolderThePathsStartAtTheRootOfTheCurrentDrive) {
+  WriteSettingsText("[103]\r\nVER=1.0010\r\n");
+  DeleteFileA("C:\\Zarvo2025.exe");
+  Process process = Process::Start("\"" + UpdaterPath() + "\"", folder_);
+  HWND form = WaitForUpdateWindow(process);
+  ASSERT_NE(form, nullptr);
+  ExpectLines(ReadOutcome(form), {"Aveti instalata versiunea 1.0010", kUpdating, "", kSuccess});
+  PressOk(form);
+  EXPECT_EQ(process.WaitExit(), 0);
+  EXPECT_EQ(ReadFileBytes("C:\\Zarvo2025.exe"), NewExecutable());
+  EXPECT_FALSE(FileExists("C:\\Tmp"));
+  DeleteFileA("C:\\Zarvo2025.exe");
+}
+
 TEST_F(UpdateProcedureTest, AFailedRenameKeepsTmpAsTheOnlyCopyAndSaysSo) {
   // A folder under the executable's name: it is no file, so nothing is deleted,
   // but "Tmp" cannot take that name.
