@@ -69,23 +69,23 @@ TEST(UpdateWindowTest, TheTaskbarButtonCarriesTheApplicationTitle) {
 }
 
 TEST(UpdateWindowTest, OkEndsTheProgramWithExitCodeZero) {
-  RemoveSettings();
-  Process updater = Process::Start("\"" + UpdaterPath() + "\"");
-  UpdaterWindow window = Open(updater);
-  ASSERT_NE(window.form, nullptr);
-  ASSERT_TRUE(BringToFront(window.form));
-  Click(window.ok);
-  EXPECT_EQ(updater.WaitExit(), 0);
-}
-
-TEST(UpdateWindowTest, EnterOnTheFocusedOkEndsTheProgram) {
-  RemoveSettings();
-  Process updater = Process::Start("\"" + UpdaterPath() + "\"");
-  UpdaterWindow window = Open(updater);
-  ASSERT_NE(window.form, nullptr);
-  ASSERT_TRUE(BringToFront(window.form));
-  PressKey(VK_RETURN);
-  EXPECT_EQ(updater.WaitExit(), 0);
+  struct Case {
+    const char* how;
+    void (*press)(const UpdaterWindow& window);
+  } cases[] = {
+      {"clicked", [](const UpdaterWindow& window) { Click(window.ok); }},
+      {"Enter on the focused button", [](const UpdaterWindow&) { PressKey(VK_RETURN); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.how);
+    RemoveSettings();
+    Process updater = Process::Start("\"" + UpdaterPath() + "\"");
+    UpdaterWindow window = Open(updater);
+    ASSERT_NE(window.form, nullptr);
+    ASSERT_TRUE(BringToFront(window.form));
+    c.press(window);
+    EXPECT_EQ(updater.WaitExit(), 0);
+  }
 }
 
 TEST(UpdateWindowTest, ClosingFromTheTaskbarEndsTheProgram) {
