@@ -70,6 +70,7 @@ TErori::TErori()
 
 std::uint16_t TErori::Mesaj(const AnsiString& title, const AnsiString& text, MesajKind kind,
                             MesajButtons buttons) {
+  HandleNeeded();  // the dialog's windows are made at the first message
   Label1.SetCaption(title);
   EroText.SetCaption(text);
 

@@ -4,11 +4,14 @@
 #include "toolkit/form.h"
 
 TButton::TButton(TControl* parent, const TButtonLayout& layout)
-    : TControl(parent, layout.Name, layout.Bounds), modalResult_(layout.ModalResult) {
+    : TControl(parent, layout.Name, layout.Bounds), caption_(layout.Caption), modalResult_(layout.ModalResult) {
   Cursor = layout.Cursor;
-  CreateHandle("BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, layout.Caption, /*systemClass=*/true);
-  SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(Form()->Font()), FALSE);
+  DeclareWindow({"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, /*System=*/true});
   if (!layout.Visible) SetVisible(false);
+}
+
+void TButton::WindowCreated() {
+  SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(Form()->Font()), FALSE);
 }
 
 bool TButton::Press() {

@@ -21,7 +21,10 @@ class TButton : public TControl {
 
  protected:
   void Notify(WORD code) override;
+  const char* WindowText() const override { return caption_; }
+  void WindowCreated() override;
 
  private:
+  const char* caption_;
   TModalResult modalResult_;
 };

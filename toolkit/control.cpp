@@ -85,18 +85,29 @@ void TControl::SetVisible(bool visible) {
 
 void TControl::SetLeft(int left) {
   bounds_.Left = left;
+  if (!handle_) return;
   RECT area = DeviceBounds();
   SetWindowPos(handle_, nullptr, area.left, area.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 RECT TControl::DeviceBounds() const { return ScaledRect(bounds_); }
 
-void TControl::CreateHandle(const char* className, DWORD style, DWORD exStyle, const char* text,
-                            bool systemClass) {
-  if (!systemClass) RegisterControlClass(className);
+void TControl::HandleNeeded() {
+  if (handle_) return;
+  // A parent makes its children's windows right after its own.
+  if (parent_ && !parent_->handle_) return parent_->HandleNeeded();
+  CreateWindowNow();
+  WindowCreated();
+  for (TControl* child = firstChild_; child; child = child->nextSibling_) child->HandleNeeded();
+}
+
+void TControl::CreateWindowNow() {
+  bool systemClass = windowClass_.System;
+  if (!systemClass) RegisterControlClass(windowClass_.Name);
   RECT area = DeviceBounds();
+  DWORD style = windowClass_.Style;
   if (parent_) style |= WS_CHILD | WS_CLIPSIBLINGS | (visible_ ? WS_VISIBLE : 0);
-  HWND window = CreateWindowExA(exStyle, className, text, style, area.left, area.top,
+  HWND window = CreateWindowExA(windowClass_.ExStyle, windowClass_.Name, WindowText(), style, area.left, area.top,
                                 area.right - area.left, area.bottom - area.top,
                                 parent_ ? parent_->handle_ : Application.Handle(), nullptr,
                                 GetModuleHandleA(nullptr),

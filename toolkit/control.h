@@ -36,6 +36,11 @@ class TControl : public TObject {
 
   static TControl* FromHandle(HWND handle);
 
+  // Makes the control's window, and its children's, unless made already. A
+  // form's windows are made when it is first shown or otherwise needed, so a
+  // form that is never shown costs no windows.
+  void HandleNeeded();
+
   // Paints, into `dc` whose origin is `child`'s top left, what lies beneath `child`:
   // this control's ground and the backdrops created before `child`.
   void PaintBeneathChild(HDC dc, const TControl& child);
@@ -43,9 +48,19 @@ class TControl : public TObject {
  protected:
   TControl(TControl* parent, const char* name, TBounds bounds, TAlign align = TAlign::alNone);
 
-  // Creates the window: `className` is ours (registered on demand) unless `systemClass`.
-  void CreateHandle(const char* className, DWORD style, DWORD exStyle, const char* text,
-                    bool systemClass = false);
+  // The window a control is made of: a class of ours (registered on demand)
+  // unless `System`, with the control's own styles.
+  struct TWindowClass {
+    const char* Name;
+    DWORD Style = 0;
+    DWORD ExStyle = 0;
+    bool System = false;
+  };
+  void DeclareWindow(const TWindowClass& windowClass) { windowClass_ = windowClass; }
+  // The text the window is made with.
+  virtual const char* WindowText() const { return ""; }
+  // Settings that need the window itself, applied once it is made.
+  virtual void WindowCreated() {}
   // The window's bounds in device pixels, from the layout bounds.
   RECT DeviceBounds() const;
 
@@ -65,6 +80,9 @@ class TControl : public TObject {
  private:
   friend LRESULT CALLBACK ControlWindowProc(HWND, UINT, WPARAM, LPARAM);
 
+  void CreateWindowNow();
+
+  TWindowClass windowClass_{""};
   HWND handle_ = nullptr;
   const char* name_;
   TControl* parent_;

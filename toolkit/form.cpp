@@ -59,18 +59,28 @@ TForm::TForm(const TFormLayout& layout)
     : TControl(nullptr, layout.ClassName, {0, 0, layout.ClientWidth, layout.ClientHeight}),
       position_(layout.Position),
       keyPreview_(layout.KeyPreview),
+      caption_(layout.Caption),
       font_(CreateLayoutFont(layout.Font)) {
   color_ = layout.Color;
-  DWORD style = FormStyle(layout), exStyle = FormExStyle(layout);
-  RECT frame = {0, 0, ScalePixels(layout.ClientWidth), ScalePixels(layout.ClientHeight)};
-  AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-  CreateHandle(layout.ClassName, style, exStyle, layout.Caption);
-  SetWindowPos(Handle(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  DeclareWindow({layout.ClassName, FormStyle(layout), FormExStyle(layout)});
   Application.AddForm(*this);
 }
 
+void TForm::SetCaption(const AnsiString& caption) {
+  caption_ = caption;
+  if (Handle()) SetWindowTextA(Handle(), caption_.c_str());
+}
+
+void TForm::WindowCreated() {
+  // The layout gives the client area; the frame comes around it.
+  RECT frame = {0, 0, ScalePixels(Bounds().Width), ScalePixels(Bounds().Height)};
+  AdjustWindowRectEx(&frame, GetWindowLongA(Handle(), GWL_STYLE), FALSE, GetWindowLongA(Handle(), GWL_EXSTYLE));
+  SetWindowPos(Handle(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void TForm::Show() {
+  HandleNeeded();
   if (IsWindowVisible(Handle())) return;
   Application.Report(OnShow(this));
   if (position_ == TPosition::poDesktopCenter || (position_ == TPosition::poScreenCenter && !shownBefore_))
@@ -82,6 +92,7 @@ void TForm::Show() {
 }
 
 void TForm::Hide() {
+  if (!Handle()) return;
   RememberFocus();
   ShowWindow(Handle(), SW_HIDE);
 }
@@ -93,6 +104,7 @@ void TForm::RememberFocus() {
 
 TModalResult TForm::ShowModal() {
   ModalResult = mrNone;
+  HandleNeeded();
   DisabledWindows disabled;
   disabled.keep = Handle();
   EnumThreadWindows(GetCurrentThreadId(), DisableWindow, reinterpret_cast<LPARAM>(&disabled));

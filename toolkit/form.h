@@ -1,4 +1,5 @@
 #pragma once
+#include "core/ansi_string.h"
 #include "toolkit/control.h"
 #include "toolkit/graphics.h"
 
@@ -29,7 +30,7 @@ class TForm : public TControl {
   TModalResult ShowModal();
   // Closing a modal form cancels it; closing the main form ends the application.
   void Close();
-  void SetCaption(const char* caption) { SetWindowTextA(Handle(), caption); }
+  void SetCaption(const AnsiString& caption);
 
   HFONT Font() const { return font_.get(); }
   // Keyboard handling for a message bound to one of the form's windows: key
@@ -44,6 +45,8 @@ class TForm : public TControl {
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  const char* WindowText() const override { return caption_.c_str(); }
+  void WindowCreated() override;
 
  private:
   void PlaceAtCentre();
@@ -55,5 +58,6 @@ class TForm : public TControl {
   bool shownBefore_ = false;
   bool modal_ = false;
   TControl* activeControl_ = nullptr;
+  AnsiString caption_;
   UniqueFont font_;
 };

@@ -9,7 +9,10 @@ TGradientPanel::TGradientPanel(TControl* parent, const TGradientPanelLayout& lay
       to_(layout.ColorTo),
       count_(layout.ColorCount < 1 ? 1 : layout.ColorCount > 255 ? 255 : layout.ColorCount),
       direction_(layout.Direction) {
-  CreateHandle("TGradientPanel", 0, 0, "");
+  DeclareWindow({"TGradientPanel"});
+}
+
+void TGradientPanel::WindowCreated() {
   SetWindowPos(Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
@@ -25,7 +28,7 @@ void TGradientPanel::SetColorTo(TColor color) {
 
 void TGradientPanel::Repaint() {
   // Siblings drawn over the band show it through, so they repaint too.
-  RedrawWindow(Parent()->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  if (Handle()) RedrawWindow(Parent()->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 void TGradientPanel::Paint(HDC dc) {

@@ -28,6 +28,7 @@ class TGradientPanel : public TControl {
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool IsBackdrop() const override { return true; }
   void Paint(HDC dc) override;
+  void WindowCreated() override;
 
  private:
   void Repaint();

@@ -4,7 +4,7 @@ TImage::TImage(TControl* parent, const TImageLayout& layout) : TControl(parent, 
   if (layout.Bitmap)
     picture_.reset(static_cast<HBITMAP>(
         LoadImageA(GetModuleHandleA(nullptr), layout.Bitmap, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-  CreateHandle("TImage", 0, 0, "");
+  DeclareWindow({"TImage"});
   if (!layout.Visible) SetVisible(false);
 }
 
@@ -12,7 +12,7 @@ void TImage::AssignPicture(const TImage& source) {
   picture_.reset(source.picture_
                      ? static_cast<HBITMAP>(CopyImage(source.picture_.get(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION))
                      : nullptr);
-  InvalidateRect(Handle(), nullptr, FALSE);
+  if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void TImage::Paint(HDC dc) {

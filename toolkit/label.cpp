@@ -8,12 +8,12 @@ TLabel::TLabel(TControl* parent, const TLabelLayout& layout)
       autoSize_(layout.AutoSize),
       alignment_(layout.Alignment),
       wordWrap_(layout.WordWrap) {
-  CreateHandle("TLabel", 0, 0, layout.Caption);
-  FitWidthToText();
+  DeclareWindow({"TLabel"});
 }
 
 void TLabel::SetCaption(const AnsiString& caption) {
   caption_ = caption;
+  if (!Handle()) return;
   SetWindowTextA(Handle(), caption_.c_str());
   FitWidthToText();
   InvalidateRect(Handle(), nullptr, FALSE);
@@ -21,7 +21,7 @@ void TLabel::SetCaption(const AnsiString& caption) {
 
 void TLabel::SetFontColor(TColor color) {
   fontColor_ = color;
-  InvalidateRect(Handle(), nullptr, FALSE);
+  if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 UINT TLabel::TextFormat() const {

@@ -25,6 +25,8 @@ class TLabel : public TControl {
 
  protected:
   void Paint(HDC dc) override;
+  const char* WindowText() const override { return caption_.c_str(); }
+  void WindowCreated() override { FitWidthToText(); }
 
  private:
   void FitWidthToText();

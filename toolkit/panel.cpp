@@ -5,7 +5,7 @@
 TPanel::TPanel(TControl* parent, const TPanelLayout& layout)
     : TControl(parent, layout.Name, layout.Bounds, layout.Align) {
   color_ = layout.Color;
-  CreateHandle("TPanel", WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, "");
+  DeclareWindow({"TPanel", WS_CLIPCHILDREN, WS_EX_CONTROLPARENT});
 }
 
 void TPanel::PaintGround(HDC dc, const RECT& client) {
