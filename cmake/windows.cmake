@@ -23,6 +23,7 @@ target_link_libraries(zarvo_toolkit PUBLIC zarvo_pure user32 gdi32 comctl32)
 
 # The file, settings-file, resource and process operations over Win32.
 add_library(zarvo_platform STATIC
+  platform/beep.cpp
   platform/clock.cpp
   platform/files.cpp
   platform/resources.cpp
@@ -34,20 +35,13 @@ target_compile_definitions(zarvo_platform PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX)
 target_compile_options(zarvo_platform PRIVATE ${ZARVO_PROGRAM_FLAGS})
 target_link_libraries(zarvo_platform PUBLIC zarvo_pure user32)
 
-# The message dialog. It calls Beep(), which the program takes from zarvo_beep
-# and the dialog's tests from a recording stand-in.
+# The message dialog. It calls Beep(), which the program takes from
+# zarvo_platform and the dialog's tests from a recording stand-in.
 add_library(zarvo_dialog STATIC
   dialog/EroriU.cpp
 )
 target_compile_options(zarvo_dialog PRIVATE ${ZARVO_PROGRAM_FLAGS})
 target_link_libraries(zarvo_dialog PUBLIC zarvo_toolkit)
-
-add_library(zarvo_beep STATIC
-  platform/beep.cpp
-)
-target_compile_options(zarvo_beep PRIVATE ${ZARVO_PROGRAM_FLAGS})
-target_include_directories(zarvo_beep PRIVATE ${CMAKE_SOURCE_DIR})
-target_link_libraries(zarvo_beep PUBLIC user32)
 
 add_library(zarvo_updater_code STATIC
   app/Unit1.cpp
@@ -56,7 +50,8 @@ add_library(zarvo_updater_code STATIC
   app/update_procedure.cpp
 )
 target_compile_options(zarvo_updater_code PRIVATE ${ZARVO_PROGRAM_FLAGS})
-target_link_libraries(zarvo_updater_code PUBLIC zarvo_toolkit zarvo_platform zarvo_dialog zarvo_beep)
+# Libraries in the order they call one another: the dialog takes Beep from the platform.
+target_link_libraries(zarvo_updater_code PUBLIC zarvo_dialog zarvo_toolkit zarvo_platform)
 
 add_subdirectory(demo)
 
