@@ -106,6 +106,12 @@ def build_table(args, samples):
         "minimal window program " + fmt(median(start_floor), " ms"), f"{r:.2f}", "≤ 1.25", r <= 1.25,
         f"{len(start_upd)} / {len(start_floor)}")
 
+    controls = s("start_ms", "floor_common_controls")
+    r = median(start_upd) / median(controls)
+    row("1'. the same vs the floor with the manifest's Common Controls 6 and a button", fmt(median(start_upd), " ms"),
+        "window program with Common Controls 6 " + fmt(median(controls), " ms"), f"{r:.2f}", "(for information)",
+        None, f"{len(start_upd)} / {len(controls)}")
+
     ext, copy = s("write_ms", "extract_payload"), s("write_ms", "copyfile_flush")
     mb = args.payload_size / 1e6
     r = median(copy) / median(ext)

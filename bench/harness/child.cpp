@@ -12,6 +12,9 @@ bool Child::Start(const std::string& commandLine) {
 Child::~Child() {
   if (!info_.hProcess) return;
   if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
+    // Let it finish starting (painting, activation) first: ended halfway, it
+    // leaves the wine server and the X server work that slows the next run.
+    WaitForInputIdle(info_.hProcess, 2000);
     TerminateProcess(info_.hProcess, 99);
     WaitForSingleObject(info_.hProcess, 5000);
   }

@@ -3,7 +3,8 @@
 
 #include <string>
 
-// A program started by the harness; ended at destruction if it still runs.
+// A program started by the harness; ended at destruction if it still runs,
+// once it waits for input.
 class Child {
  public:
   // `commandLine` is passed as it stands; false when the program cannot start.

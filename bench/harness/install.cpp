@@ -10,12 +10,25 @@ void MakeFolder(const std::string& folder) {
   CreateDirectoryA(folder.c_str(), nullptr);
 }
 
+namespace {
+
+// Puts the file's bytes on the disk, if there is such a file.
+bool FlushToDisk(const std::string& path) {
+  UniqueFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  return !file || FlushFileBuffers(file.get());
+}
+
+}  // namespace
+
 bool ResetInstall(const std::string& folder, const std::string& oldExe) {
   MakeFolder(folder);
   std::string target = folder + "\\" + kExeName;
   SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+  // What the previous run wrote goes to the disk now, not during the next run
+  // (whose flush would otherwise write it too); the same for the new old executable.
+  FlushToDisk(target);
   DeleteFileA((folder + "\\Tmp").c_str());
-  return CopyFileA(oldExe.c_str(), target.c_str(), FALSE) && FileSize(folder + "\\Tmp") < 0;
+  return CopyFileA(oldExe.c_str(), target.c_str(), FALSE) && FlushToDisk(target) && FileSize(folder + "\\Tmp") < 0;
 }
 
 bool WriteSettings(const std::string& folder, const std::string& version) {

@@ -8,6 +8,7 @@ Programs ProgramsOfBuild() {
       .floor = build + "\\bench\\floor.exe",
       .floorBig = build + "\\bench\\floor-big.exe",
       .floorBigOther = build + "\\bench\\floor-big-other-alignment.exe",
+      .floorCommonControls = build + "\\bench\\floor-common-controls.exe",
       .updater = build + "\\big\\ZarvoUpdate.exe",
       .updaterSmall = build + "\\bench\\small\\ZarvoUpdate.exe",
       .updaterOther = build + "\\bench\\other-alignment\\ZarvoUpdate.exe",

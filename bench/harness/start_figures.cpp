@@ -26,7 +26,13 @@ bool RunOnce(const Subject& subject, const Programs& programs, bool report) {
   double start = NowMs();
   if (!child.Start(subject.commandLine)) return Fail("start", subject.name);
   if (subject.windowClass) {
-    if (!WaitForVisibleWindow(subject.windowClass, child.Id(), kTimeoutMs)) return Fail("start", "no window");
+    if (!WaitForVisibleWindow(subject.windowClass, child.Id(), kTimeoutMs)) {
+      std::string state = std::string(subject.name) + ": no window; " +
+                          (child.WaitExit(0) ? "ended" : WaitForVisibleWindow("TErori", child.Id(), 0)
+                                                             ? "asking a question"
+                                                             : "running");
+      return Fail("start", state.c_str());
+    }
   } else if (!child.WaitExit(kTimeoutMs)) {
     return Fail("start", "no exit");
   }
@@ -50,6 +56,7 @@ bool RunStartFigures(const Programs& programs, int runs) {
   auto quoted = [](const std::string& path) { return "\"" + path + "\""; };
   std::vector<Subject> subjects = {
       {"floor", quoted(programs.floor), "ZarvoFloor", 0},
+      {"floor_common_controls", quoted(programs.floorCommonControls), "ZarvoFloor", 0},
       {"floor_payload", quoted(programs.floorBig), "ZarvoFloor", 0},
       {"floor_payload_other_alignment", quoted(programs.floorBigOther), "ZarvoFloor", 0},
       {"updater", quoted(programs.updater), "TForm1", programs.payloadSize},
